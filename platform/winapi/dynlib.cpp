@@ -2,12 +2,12 @@
 
 #include <dlfcn.h>
 #include <link.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,10 +37,11 @@ std::string CurrentDirectory() {
 
 HMODULE Open(const std::string &path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
 
-// One place of the search: a file in a directory; a file that is not there is skipped
-// with a short note, one that is there but fails to load gives the system's words.
+// One place of the search: a file in a directory. A file that is not there is noted and
+// the search goes on; one that is there but fails to load ends the search with the
+// system's words (found is set), so a broken file never hands over to a later place.
 HMODULE TryIn(const std::string &where, const std::string &dir, const char *fileName,
-              std::string &log) {
+              std::string &log, bool &found) {
   log += "\n  " + where + " ";
   if (dir.empty()) {
     log += "(unknown)";
@@ -53,6 +54,7 @@ HMODULE TryIn(const std::string &where, const std::string &dir, const char *file
     log += std::strerror(errno);
     return nullptr;
   }
+  found = true;
   if (HMODULE m = Open(path)) return m;
   log += DlError();
   return nullptr;
@@ -73,12 +75,15 @@ HMODULE LoadLibraryA(const char *fileName) {
     return nullptr;
   }
   log = std::string("cannot load \"") + fileName + "\"; looked in:";
-  if (HMODULE m = TryIn("program directory", ProgramDirectory(), fileName, log)) return m;
-  if (HMODULE m = Open(fileName)) return m;
-  log += "\n  system library search: " + DlError();
-  if (HMODULE m = TryIn("current directory", CurrentDirectory(), fileName, log)) return m;
-  t_lastError = log;
-  return nullptr;
+  bool found = false;
+  HMODULE m = TryIn("program directory", ProgramDirectory(), fileName, log, found);
+  if (!m && !found) {
+    m = Open(fileName);
+    if (!m) log += "\n  system library search: " + DlError();
+  }
+  if (!m && !found) m = TryIn("current directory", CurrentDirectory(), fileName, log, found);
+  if (!m) t_lastError = log;
+  return m;
 }
 
 FARPROC GetProcAddress(HMODULE module, const char *procName) {
@@ -100,7 +105,6 @@ std::string LastLibraryError() { return t_lastError; }
 
 std::string ModuleFileName(HMODULE module) {
   link_map *map = nullptr;
-  if (!module || dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name)
-    return {};
+  if (!module || dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name) return {};
   return map->l_name;
 }

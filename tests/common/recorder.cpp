@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string_view>
 #include <stdexcept>
+#include <string_view>
 
 Recorder::Recorder() {
   std::string tmpl = (std::filesystem::temp_directory_path() / "sms-recorder-XXXXXX").string();
