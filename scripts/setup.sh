@@ -6,7 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  xvfb xauth xdotool x11-utils xclip imagemagick fontconfig fonts-arphic-uming
+  xvfb xauth xdotool x11-utils xclip xxd procps imagemagick fontconfig fonts-arphic-uming
   clang libclang-rt-14-dev)
 
 # Typing Chinese needs Qt's plugin for the input method the desktop runs: fcitx5's comes
