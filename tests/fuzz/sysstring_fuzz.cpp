@@ -1,0 +1,22 @@
+// A counted system string made from arbitrary bytes (NULs included): its count and bytes
+// read back as given, a NUL follows them, and taking it over frees it exactly once.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "check.h"
+#include "sysstring.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+  SysString s(SysAllocStringByteLen(bytes.data(), static_cast<std::uint32_t>(bytes.size())));
+  FUZZ_CHECK(s != nullptr);
+  FUZZ_CHECK(SysStringByteLen(s.get()) == size);
+  FUZZ_CHECK(SysStringBytes(s.get()) == bytes);
+  FUZZ_CHECK(s.get()[size] == '\0');
+  std::uint32_t count = 0;
+  std::memcpy(&count, s.get() - sizeof count, sizeof count);
+  FUZZ_CHECK(count == size);
+  return 0;
+}
