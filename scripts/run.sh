@@ -6,7 +6,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$here/scripts/setup.sh"
 
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$here/build" -j "$(nproc)" --target decldemo loaddemo outbox_sms >/dev/null
+cmake --build "$here/build" -j "$(nproc)" --target decldemo loaddemo outbox >/dev/null
 bin=$here/build/bin
 
 outbox=${QOLVIX_SMS_OUTBOX:-${XDG_DATA_HOME:-$HOME/.local/share}/qolvix_sms/outbox.jsonl}
