@@ -1,0 +1,58 @@
+#include "TApplication.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "TForm.h"
+
+TApplication *Application = nullptr;
+
+TApplication::TApplication(int &argc, char **argv) : argc_(argc), argv_(argv) {
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  forms_.clear();  // the windows go before the window system
+  qt_.reset();
+  Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  if (!qt_) qt_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+void TApplication::Adopt(std::unique_ptr<TForm> form) { forms_.push_back(std::move(form)); }
+
+void TApplication::Run() {
+  if (!qt_ || forms_.empty()) return;
+  forms_.front()->show();
+  qt_->exec();
+}
+
+void TApplication::ShowException(const Exception *E) {
+  if (!qt_) {
+    std::fprintf(stderr, "%s\n", E->what());
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                        QString::fromUtf8(E->what()));
+}
+
+void TApplication::HandleException(TObject *Sender) {
+  const auto handle = [&](const Exception &e) {
+    if (OnException)
+      OnException(Sender, &e);
+    else
+      ShowException(&e);
+  };
+  try {
+    throw;
+  } catch (const Exception &e) {
+    handle(e);
+  } catch (const std::exception &e) {
+    handle(Exception(e.what()));
+  } catch (...) {
+    handle(Exception("unknown error"));
+  }
+}

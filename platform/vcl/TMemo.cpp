@@ -1,0 +1,34 @@
+#include "TMemo.h"
+
+namespace {
+// The memo's paragraphs; an empty memo has no lines.
+class TMemoStrings : public TStrings {
+ public:
+  explicit TMemoStrings(TMemo &memo) : memo_(memo) {}
+  int Count() const override { return static_cast<int>(Paragraphs().size()); }
+  AnsiString Strings(int index) const override {
+    return QStringToAnsi(Paragraphs().at(index), memo_);
+  }
+
+ protected:
+  void SetLines(const std::vector<AnsiString> &lines) override {
+    QStringList paragraphs;
+    for (const AnsiString &line : lines) paragraphs << AnsiToQString(line);
+    memo_.setPlainText(paragraphs.join('\n'));
+  }
+
+ private:
+  QStringList Paragraphs() const {
+    const QString text = memo_.toPlainText();
+    return text.isEmpty() ? QStringList() : text.split('\n');
+  }
+  TMemo &memo_;
+};
+}  // namespace
+
+TMemo::TMemo(QWidget *parent)
+    : QPlainTextEdit(parent), lines_(std::make_unique<TMemoStrings>(*this)) {
+  setTabChangesFocus(true);  // Tab moves on to the next control, as in a VCL memo
+}
+
+TMemo::~TMemo() = default;

@@ -1,0 +1,6 @@
+// The sender of an event is any object of the window.
+#pragma once
+
+#include <QObject>
+
+using TObject = QObject;

@@ -1,0 +1,23 @@
+// A list of 8-bit lines behind a control (a memo's lines, a combo box's entries), with
+// the VCL's rules for reading and writing it as one text.
+#pragma once
+
+#include <vector>
+
+#include "AnsiString.h"
+
+class TStrings {
+ public:
+  virtual ~TStrings() = default;
+  virtual int Count() const = 0;
+  virtual AnsiString Strings(int index) const = 0;
+
+  // The lines joined by CR LF.
+  AnsiString Text() const;
+  // Replaces the lines with those of text. A line ends at CR, at LF or at CR LF (counted
+  // once); a line end at the very end adds no line; an empty text gives no lines.
+  void SetText(const AnsiString &text);
+
+ protected:
+  virtual void SetLines(const std::vector<AnsiString> &lines) = 0;
+};
