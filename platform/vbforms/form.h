@@ -1,5 +1,6 @@
 // A form: a window with a fixed single border, a system menu and a minimize box but no
-// maximize box, not resizable, centred on its screen when shown.
+// maximize box, not resizable, centred on its screen when shown; its text in the Chinese
+// desktop's system font.
 #pragma once
 
 #include <QWidget>

@@ -4,7 +4,12 @@
 
 namespace vbforms {
 
-Label::Label(QWidget *parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+Label::Label(QWidget *parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  // Text starts at the top left: a label one line high shows the whole line, underscores
+  // and descenders included, where centring would cut off its bottom.
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
 void Label::SetCaption(const QString &text) {
   setText(text);

@@ -1,4 +1,4 @@
-// A label: one caption of plain text.
+// A label: a caption of plain text, drawn from its top left corner.
 #pragma once
 
 #include <QLabel>

@@ -146,6 +146,19 @@ TEST_F(Window, TheTwoNoticeLabelsAreBlueOnTheTooltipBackground) {
             form.palette().color(QPalette::WindowText));
 }
 
+// The layout was made for the Chinese desktop's 9-point Song face; in it the fixed texts
+// fit their labels whole.
+TEST_F(Window, TheNoticeAndTheReplyFitTheirLabels) {
+  auto *notice = FindControl<QLabel>(form, "Label1");
+  EXPECT_LE(notice->sizeHint().width(), notice->width()) << "the notice is cut off";
+  for (QLabel *label : {notice, static_cast<QLabel *>(lblError)}) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    // Drawn from the top, the whole line (the underscore of qolvix_sms.dll too) is inside.
+    EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_LE(label->fontMetrics().boundingRect(notice->text()).height(), label->height());
+  }
+}
+
 TEST_F(Window, ALongReplyStaysOnOneLineOfTheLabel) {
   const QSize before = lblError->size();
   lblError->SetCaption(QString("很长的回复").repeated(40));
