@@ -31,4 +31,4 @@ ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return
 # Each libFuzzer target for a fixed number of runs from its seed corpus (build-fuzz/).
 # A longer run: tests/fuzz/run.sh -max_total_time=600
 echo "== fuzzing (build-fuzz/)"
-JOBS=$jobs "$here/tests/fuzz/run.sh" -runs=20000
+JOBS=$jobs "$here/tests/fuzz/run.sh" -runs=50000

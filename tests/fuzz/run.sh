@@ -3,14 +3,14 @@
 # library instrumented for coverage) and runs each from its seed corpus.
 #   tests/fuzz/run.sh                        the short run of the test command
 #   tests/fuzz/run.sh -max_total_time=600    a longer run: ten minutes per target
-# Any arguments go to every target as libFuzzer flags (the default is -runs=20000).
+# Any arguments go to every target as libFuzzer flags (the default is -runs=50000).
 # New inputs the fuzzer finds go to build-fuzz/fuzz-corpus/<target>, never into the seeds;
 # an input that breaks a property is saved as build-fuzz/fuzz-crashes/<target>-crash-*.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$here/build-fuzz
 flags=("$@")
-((${#flags[@]})) || flags=(-runs=20000)
+((${#flags[@]})) || flags=(-runs=50000)
 
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
