@@ -1,7 +1,9 @@
 #include "TApplication.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QShortcut>
 #include <cstdio>
 
 #include "TForm.h"
@@ -35,8 +37,14 @@ void TApplication::ShowException(const Exception *E) {
     std::fprintf(stderr, "%s\n", E->what());
     return;
   }
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        QString::fromUtf8(E->what()));
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                  QString::fromUtf8(E->what()), QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Ctrl+C copies the whole message, as a Windows message box does.
+  auto *copy = new QShortcut(QKeySequence::Copy, &box);
+  QObject::connect(copy, &QShortcut::activated, &box,
+                   [&box] { QGuiApplication::clipboard()->setText(box.text()); });
+  box.exec();
 }
 
 void TApplication::HandleException(TObject *Sender) {

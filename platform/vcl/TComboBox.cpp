@@ -17,12 +17,14 @@ class TComboBoxStrings : public TStrings {
 
  protected:
   void SetLines(const std::vector<AnsiString> &lines) override {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const AnsiString &line : lines) texts << AnsiToQString(line);
     box_.clear();
-    for (const AnsiString &line : lines) {
-      box_.addItem(AnsiToQString(line));
-      if (!RoundTrips(line))
-        box_.setItemData(box_.count() - 1, QByteArray::fromStdString(line), kBytesRole);
-    }
+    box_.addItems(texts);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (!RoundTrips(lines[i]))
+        box_.setItemData(static_cast<int>(i), QByteArray::fromStdString(lines[i]), kBytesRole);
     box_.setCurrentIndex(-1);  // new entries, nothing selected yet
   }
 

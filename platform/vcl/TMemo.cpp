@@ -9,6 +9,10 @@ class TMemoStrings : public TStrings {
   AnsiString Strings(int index) const override {
     return QStringToAnsi(Paragraphs().at(index), memo_);
   }
+  // The same as joining the lines, in one conversion however many lines there are.
+  AnsiString Text() const override {
+    return QStringToAnsi(memo_.toPlainText().replace('\n', "\r\n"), memo_);
+  }
 
  protected:
   void SetLines(const std::vector<AnsiString> &lines) override {

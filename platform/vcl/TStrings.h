@@ -13,7 +13,7 @@ class TStrings {
   virtual AnsiString Strings(int index) const = 0;
 
   // The lines joined by CR LF.
-  AnsiString Text() const;
+  virtual AnsiString Text() const;
   // Replaces the lines with those of text. A line ends at CR, at LF or at CR LF (counted
   // once); a line end at the very end adds no line; an empty text gives no lines.
   void SetText(const AnsiString &text);
