@@ -11,23 +11,31 @@ e2e_fail() {
   return 1
 }
 
-# Starts Xvfb on a free display and exports DISPLAY. Stopped by e2e_cleanup.
+# Starts Xvfb on a display it picks itself (so that runs side by side never share one)
+# and exports DISPLAY. Stopped by e2e_cleanup.
 e2e_start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  local attempt number_file
+  number_file=$(mktemp)
+  for attempt in 1 2 3; do
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
-    export DISPLAY=":$n"
     local i
-    for i in $(seq 1 50); do
-      if xdpyinfo >/dev/null 2>&1; then return 0; fi
+    for i in $(seq 1 100); do
+      if [[ -s $number_file ]]; then
+        export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+        if xdpyinfo >/dev/null 2>&1; then
+          rm -f "$number_file"
+          return 0
+        fi
+      fi
       kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
     kill "$E2E_XVFB_PID" 2>/dev/null
     wait "$E2E_XVFB_PID" 2>/dev/null
+    : >"$number_file"
   done
+  rm -f "$number_file"
   e2e_fail "could not start Xvfb"
 }
 
@@ -84,8 +92,10 @@ e2e_type() {
 
 # e2e_read_field X Y: prints the text of the field at X Y, through the clipboard.
 e2e_read_field() {
+  # An empty field copies nothing: start from an empty clipboard so it reads as empty.
+  xclip -i -selection clipboard </dev/null || return 1
   e2e_click "$1" "$2" || return 1
-  e2e_key ctrl+a ctrl+c || return 1
+  e2e_key ctrl+a ctrl+c ctrl+End || return 1
   xclip -o -selection clipboard 2>/dev/null
 }
 
