@@ -146,17 +146,34 @@ case_long_entry() {
   esac || e2e_fail "the 100,000-character entry went out as ${#sent} characters"
 }
 
+# calls_settle ENTRY N: waits (up to 30 s) until N calls of ENTRY have arrived.
+calls_settle() {
+  local i
+  for i in $(seq 1 150); do
+    [[ $(call_count "$1") -ge $2 ]] && return 0
+    sleep 0.2
+  done
+  e2e_fail "$1 was not called $2 time(s)"
+}
+
 case_huge_message() {
   stage "$1" recording || return 1
-  head -c $((1 << 20)) /dev/zero | tr '\0' 'm' >"$work/message.txt"
+  # 1 MiB in lines of 64 characters, as pasted from a long document.
+  awk 'BEGIN { for (i = 0; i < 16383; i++) printf "%063d\n", i; printf "%064d", 0 }' \
+    >"$work/message.txt"
   fill_required && paste_into $E2E_MESSAGE "$work/message.txt" && e2e_click $E2E_SEND &&
-    sleep 2 || return 1
-  [[ $(last_arg SendSms 5 | wc -c) == $((1 << 20)) ]] || e2e_fail "the 1 MB message was cut"
+    calls_settle SendSms 1 || return 1
+  # Every line arrives, with CR LF between lines.
+  last_arg SendSms 5 >"$work/sent.txt"
+  tr -d '\r' <"$work/sent.txt" | cmp -s - "$work/message.txt" ||
+    e2e_fail "the 1 MB message did not arrive whole" || return 1
+  [[ $(tr -cd '\r' <"$work/sent.txt" | wc -c) == 16383 ]] || e2e_fail "lines not ended by CR LF"
 }
 
 case_emoji() {
   local field
   for field in ACCOUNT PASSWORD PHONE NICKNAME MESSAGE; do
+    if e2e_running; then kill "$E2E_PID" && { wait "$E2E_PID" 2>/dev/null || true; }; fi
     stage "$1" recording || return 1
     fill_required || return 1
     printf '%s' "笑😀" >"$work/emoji.txt"
@@ -168,8 +185,6 @@ case_emoji() {
       e2e_fail "no message names the emoji in $field"
       return 1
     fi
-    kill "$E2E_PID"
-    wait "$E2E_PID" 2>/dev/null
   done
 }
 
