@@ -16,15 +16,29 @@ class TComboBoxStrings : public TStrings {
   }
 
  protected:
-  void SetLines(const std::vector<AnsiString> &lines) override {
+  void SetLines(const AnsiString &joined, int count) override {
+    // The whole list in one conversion when all of it is text; line by line otherwise,
+    // to find the entries whose bytes must be kept.
+    bool allText = true;
     QStringList texts;
-    texts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const AnsiString &line : lines) texts << AnsiToQString(line);
+    if (count > 0) texts = AnsiToQString(joined, &allText).split('\n');
+    std::vector<std::pair<int, AnsiString>> kept;
+    if (!allText) {
+      texts.clear();
+      for (std::size_t start = 0;;) {
+        const std::size_t end = joined.find('\n', start);
+        const AnsiString line = joined.substr(start, end - start);
+        bool exact = true;
+        texts << AnsiToQString(line, &exact);
+        if (!exact) kept.emplace_back(static_cast<int>(texts.size()) - 1, line);
+        if (end == std::string::npos) break;
+        start = end + 1;
+      }
+    }
     box_.clear();
     box_.addItems(texts);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      if (!RoundTrips(lines[i]))
-        box_.setItemData(static_cast<int>(i), QByteArray::fromStdString(lines[i]), kBytesRole);
+    for (const auto &[index, bytes] : kept)
+      box_.setItemData(index, QByteArray::fromStdString(bytes), kBytesRole);
     box_.setCurrentIndex(-1);  // new entries, nothing selected yet
   }
 

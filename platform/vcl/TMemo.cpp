@@ -15,10 +15,8 @@ class TMemoStrings : public TStrings {
   }
 
  protected:
-  void SetLines(const std::vector<AnsiString> &lines) override {
-    QStringList paragraphs;
-    for (const AnsiString &line : lines) paragraphs << AnsiToQString(line);
-    memo_.setPlainText(paragraphs.join('\n'));
+  void SetLines(const AnsiString &joined, int /*count*/) override {
+    memo_.setPlainText(AnsiToQString(joined));  // no lines and one empty line look alike
   }
 
  private:

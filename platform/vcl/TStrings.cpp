@@ -10,18 +10,20 @@ AnsiString TStrings::Text() const {
 }
 
 void TStrings::SetText(const AnsiString &text) {
-  std::vector<AnsiString> lines;
-  std::size_t start = 0;
+  AnsiString joined;
+  joined.reserve(text.size());
+  int count = 0;
   std::size_t i = 0;
   while (i < text.size()) {
-    if (text[i] != '\r' && text[i] != '\n') {
-      ++i;
-      continue;
+    const std::size_t end = text.find_first_of("\r\n", i);
+    if (count > 0) joined += '\n';
+    ++count;
+    if (end == std::string::npos) {  // a last line without a line end
+      joined.append(text, i, std::string::npos);
+      break;
     }
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = ++i;
+    joined.append(text, i, end - i);
+    i = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  SetLines(lines);
+  SetLines(joined, count);
 }

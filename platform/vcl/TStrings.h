@@ -2,8 +2,6 @@
 // the VCL's rules for reading and writing it as one text.
 #pragma once
 
-#include <vector>
-
 #include "AnsiString.h"
 
 class TStrings {
@@ -19,5 +17,6 @@ class TStrings {
   void SetText(const AnsiString &text);
 
  protected:
-  virtual void SetLines(const std::vector<AnsiString> &lines) = 0;
+  // Replaces the lines with count lines, joined by LF in joined (no line holds CR or LF).
+  virtual void SetLines(const AnsiString &joined, int count) = 0;
 };

@@ -31,6 +31,11 @@ const TextCase kTextCases[] = {
      "\xc4\xe3\xba\xc3\r\n\xd0\xa1\xc3\xf7",
      {"\xc4\xe3\xba\xc3", "\xd0\xa1\xc3\xf7"},
      "\xc4\xe3\xba\xc3\r\n\xd0\xa1\xc3\xf7"},
+    // Bytes that are no text keep their entry exact, beside entries that are.
+    {"UndecodableLineAmongText",
+     "\xc4\xe3\r\nGW\xff\x81\r\nend",
+     {"\xc4\xe3", "GW\xff\x81", "end"},
+     "\xc4\xe3\r\nGW\xff\x81\r\nend"},
 };
 
 void PrintTo(const TextCase &c, std::ostream *os) { *os << c.name; }
