@@ -27,5 +27,6 @@ void TButton::Click() {
     throw Exception(QString("%1 has no click handler %2 for %3")
                         .arg(meta->className(), QString::fromLatin1(signature), objectName())
                         .toStdString());
-  meta->method(index).invoke(form, Qt::DirectConnection, Q_ARG(TObject *, this));
+  if (!meta->method(index).invoke(form, Qt::DirectConnection, Q_ARG(TObject *, this)))
+    throw Exception("cannot call " + QString::fromLatin1(signature).toStdString());
 }
