@@ -23,11 +23,14 @@ std::string DirectoryOf(const std::string &path) {
   return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-std::string ProgramDirectory() {
-  char buf[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return {};
-  return DirectoryOf(std::string(buf, static_cast<std::size_t>(n)));
+// The running program's directory; it does not change, so it is read once.
+const std::string &ProgramDirectory() {
+  static const std::string dir = [] {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n <= 0 ? std::string() : DirectoryOf(std::string(buf, static_cast<std::size_t>(n)));
+  }();
+  return dir;
 }
 
 std::string CurrentDirectory() {

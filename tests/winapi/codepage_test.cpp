@@ -18,6 +18,8 @@ TEST(CodePage936, EncodesAndDecodesByteForByte) {
       {u"\u3000", "\xa1\xa1"},                  // ideographic space
       {u"第一行\r\n第二行", "\xb5\xda\xd2\xbb\xd0\xd0\r\n\xb5\xda\xb6\xfe\xd0\xd0"},
       {u"《Quenlo短信》", "\xa1\xb6Quenlo\xb6\xcc\xd0\xc5\xa1\xb7"},
+      // a character across the boundary of the pieces the decoder reads
+      {std::u16string(65535, u'a') + u"短", std::string(65535, 'a') + "\xb6\xcc"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.bytes);
