@@ -93,7 +93,8 @@ e2e_type() {
 # e2e_read_field X Y: prints the text of the field at X Y, through the clipboard.
 e2e_read_field() {
   # An empty field copies nothing: start from an empty clipboard so it reads as empty.
-  xclip -i -selection clipboard </dev/null || return 1
+  # (xclip stays behind to serve the clipboard: it must not hold this function's output.)
+  xclip -i -selection clipboard </dev/null >/dev/null 2>&1 || return 1
   e2e_click "$1" "$2" || return 1
   e2e_key ctrl+a ctrl+c ctrl+End || return 1
   xclip -o -selection clipboard 2>/dev/null
