@@ -1,6 +1,7 @@
 # Drives the sample windows as a person would: a virtual X display (Xvfb), the mouse and
 # the keyboard (xdotool), the clipboard (xclip) and screenshots (ImageMagick's import).
-# Source it from bash; every function fails (non-zero) with a message on stderr.
+# Source it from bash; every function fails (non-zero) with a message on stderr, and each
+# works under set -e.
 
 E2E_XVFB_PID=
 E2E_PID=
@@ -32,7 +33,7 @@ e2e_start_xvfb() {
       sleep 0.1
     done
     kill "$E2E_XVFB_PID" 2>/dev/null
-    wait "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
     : >"$number_file"
   done
   rm -f "$number_file"
@@ -40,8 +41,10 @@ e2e_start_xvfb() {
 }
 
 e2e_cleanup() {
-  [[ -n $E2E_PID ]] && kill "$E2E_PID" 2>/dev/null && wait "$E2E_PID" 2>/dev/null
-  [[ -n $E2E_XVFB_PID ]] && kill "$E2E_XVFB_PID" 2>/dev/null && wait "$E2E_XVFB_PID" 2>/dev/null
+  if [[ -n $E2E_PID ]]; then kill "$E2E_PID" 2>/dev/null && wait "$E2E_PID" 2>/dev/null; fi
+  if [[ -n $E2E_XVFB_PID ]]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null && wait "$E2E_XVFB_PID" 2>/dev/null
+  fi
   E2E_PID= E2E_XVFB_PID=
   return 0
 }
@@ -55,7 +58,7 @@ e2e_launch() {
     E2E_PID=$!
     local i
     for i in $(seq 1 100); do
-      E2E_WID=$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | head -n 1)
+      E2E_WID=$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | head -n 1 || true)
       if [[ -n $E2E_WID ]]; then
         sleep 0.5  # let the window paint before it is driven
         return 0
@@ -64,7 +67,7 @@ e2e_launch() {
       sleep 0.1
     done
     kill "$E2E_PID" 2>/dev/null
-    wait "$E2E_PID" 2>/dev/null
+    wait "$E2E_PID" 2>/dev/null || true
     E2E_PID=
     echo "e2e: $1 showed no window (attempt $attempt), retrying" >&2
     sleep 1
@@ -97,7 +100,7 @@ e2e_read_field() {
   xclip -i -selection clipboard </dev/null >/dev/null 2>&1 || return 1
   e2e_click "$1" "$2" || return 1
   e2e_key ctrl+a ctrl+c ctrl+End || return 1
-  xclip -o -selection clipboard 2>/dev/null
+  xclip -o -selection clipboard 2>/dev/null || true  # nothing to give: an empty field
 }
 
 # e2e_fill X Y TEXT: clicks the field, types TEXT, reads it back and types once more
