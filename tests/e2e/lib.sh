@@ -159,3 +159,19 @@ e2e_send() {
     e2e_fill $E2E_PHONE "$3" && e2e_fill $E2E_NICKNAME "$4" &&
     e2e_fill $E2E_MESSAGE "$5" && e2e_click $E2E_SEND && sleep 0.5
 }
+
+# What the recording library (its folder in SMS_RECORDER_DIR) was called with.
+# e2e_script_two_gateways: answers the refresh with "QUENLO" and "SMS2" padded to 16
+# characters, then 测试网关 / 第二网关, and the send with 发送成功 #1 (code page 936).
+e2e_script_two_gateways() {
+  printf 'QUENLO          \xb2\xe2\xca\xd4\xcd\xf8\xb9\xd8\r\nSMS2            \xb5\xda\xb6\xfe\xcd\xf8\xb9\xd8\r\n' \
+    >"$SMS_RECORDER_DIR/GetGatewayList.reply"
+  printf '\xb7\xa2\xcb\xcd\xb3\xc9\xb9\xa6 #1' >"$SMS_RECORDER_DIR/SendSms.reply"
+}
+calls() { cat "$SMS_RECORDER_DIR/calls.log" 2>/dev/null; }
+# count ENTRY: how many calls of ENTRY arrived
+count() { calls | grep -c "^$1" || true; }
+# arg_hex ENTRY N: argument N of the last call of ENTRY, as hex bytes
+arg_hex() { calls | grep "^$1" | tail -n 1 | cut -f $(($2 + 1)); }
+# hex TEXT: the code page 936 bytes of TEXT, as hex
+hex() { printf '%s' "$1" | iconv -f UTF-8 -t CP936 | xxd -p | tr -d '\n'; }

@@ -15,16 +15,7 @@ mkdir -p "$work/app" "$work/elsewhere" "$SMS_RECORDER_DIR"
 cp "$build/bin/loaddemo" "$work/app/"
 cp "$build/tests/bin/qolvix_sms.dll" "$work/app/"
 
-# "QUENLO" and "SMS2" padded to 16 characters, then 测试网关 / 第二网关 in code page 936.
-printf 'QUENLO          \xb2\xe2\xca\xd4\xcd\xf8\xb9\xd8\r\nSMS2            \xb5\xda\xb6\xfe\xcd\xf8\xb9\xd8\r\n' \
-  >"$SMS_RECORDER_DIR/GetGatewayList.reply"
-printf '\xb7\xa2\xcb\xcd\xb3\xc9\xb9\xa6 #1' >"$SMS_RECORDER_DIR/SendSms.reply"  # 发送成功 #1
-
-calls() { cat "$SMS_RECORDER_DIR/calls.log" 2>/dev/null; }
-count() { calls | grep -c "^$1" || true; }
-# argument N of the last call of ENTRY, as hex bytes
-arg_hex() { calls | grep "^$1" | tail -n 1 | cut -f $(($2 + 1)); }
-hex() { printf '%s' "$1" | iconv -f UTF-8 -t CP936 | xxd -p | tr -d '\n'; }
+e2e_script_two_gateways
 unmapped() { ! e2e_mapped qolvix_sms.dll || e2e_fail "qolvix_sms.dll is mapped $1"; }
 
 failures=0
