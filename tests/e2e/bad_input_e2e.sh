@@ -30,8 +30,7 @@ stage() {
   cd "$work" && return $launched
 }
 
-# The calls the recording library saw: "entry arg-bytes-as-hex..." a line each.
-calls() { cat "$SMS_RECORDER_DIR/calls.log" 2>/dev/null; }
+# How many calls of ENTRY arrived (calls: the harness), and their arguments.
 call_count() { calls | grep -c "^$1" || true; }
 # arg N of the last call of ENTRY, as bytes
 last_arg() { calls | grep "^$1" | tail -n 1 | cut -f $(($2 + 1)) | xxd -r -p; }
