@@ -18,7 +18,9 @@ e2e_start_xvfb() {
   local attempt number_file
   number_file=$(mktemp)
   for attempt in 1 2 3; do
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    # -noreset: otherwise Xvfb resets whenever its last client leaves (each program
+    # closed, each xdotool run) and refuses the connections that arrive meanwhile.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     local i
     for i in $(seq 1 100); do
@@ -32,7 +34,7 @@ e2e_start_xvfb() {
       kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
-    kill "$E2E_XVFB_PID" 2>/dev/null
+    kill "$E2E_XVFB_PID" 2>/dev/null || true  # it may have ended already
     wait "$E2E_XVFB_PID" 2>/dev/null || true
     : >"$number_file"
   done
@@ -66,7 +68,7 @@ e2e_launch() {
       kill -0 "$E2E_PID" 2>/dev/null || break
       sleep 0.1
     done
-    kill "$E2E_PID" 2>/dev/null
+    kill "$E2E_PID" 2>/dev/null || true  # it may have ended (and been reaped) already
     wait "$E2E_PID" 2>/dev/null || true
     E2E_PID=
     echo "e2e: $1 showed no window (attempt $attempt), retrying" >&2
