@@ -1,7 +1,5 @@
 #include "Form1.h"
 
-#include <initializer_list>
-
 #include "Module1.h"
 #include "codepage.h"
 #include "vbforms/ansi_text.h"
@@ -14,25 +12,17 @@ using vbforms::Trim;
 
 namespace {
 
-struct Field {
-  const char *name;  // as the window's label names it
-  const QString &text;
-};
+// SendSms's arguments as the window's labels name them, in the order of the call.
+constexpr const char *kSendSmsFields[] = {"网关",     "登录账号", "登录密码", "对方手机",
+                                          "短信内容", "使用昵称", "保留"};
 
-// Code page 936 cannot represent every character (an emoji, say), and the library would
-// receive "?" in its place. Returns the message naming the first field and character that
-// cannot be sent, or "" when all can.
-QString UnsendableFieldMessage(std::initializer_list<Field> fields) {
-  for (const Field &field : fields) {
-    if (const auto c = vbforms::FirstUnencodable(field.text)) {
-      const bool printable = *c < 0xD800 || *c > 0xDFFF;  // a lone surrogate shows nothing
-      return QString("无法发送：%1中的字符 %2%3 不能用 GBK（代码页 936）表示，短信未发送。")
-          .arg(QString::fromUtf8(field.name),
-               printable ? QString("“%1” ").arg(QString::fromUcs4(&*c, 1)) : QString(),
-               QString::fromStdString(CodePointName(*c)));
-    }
-  }
-  return "";
+QString UnsendableMessage(const vbforms::UnencodableArgument &e) {
+  const char32_t c = e.character();
+  const bool printable = c < 0xD800 || c > 0xDFFF;  // a lone surrogate shows nothing
+  return QString("无法发送：%1中的字符 %2%3 不能用 GBK（代码页 936）表示，短信未发送。")
+      .arg(QString::fromUtf8(kSendSmsFields[e.argument()]),
+           printable ? QString("“%1” ").arg(QString::fromUcs4(&c, 1)) : QString(),
+           QString::fromStdString(CodePointName(c)));
 }
 
 }  // namespace
@@ -67,17 +57,12 @@ void Form1::cmdSend_Click() {
 
   if (Len(gateway) == 0 || Len(account) == 0 || Len(phone) == 0 || Len(message) == 0) return;
 
-  const QString unsendable = UnsendableFieldMessage({{"网关", gateway},
-                                                     {"登录账号", account},
-                                                     {"登录密码", password},
-                                                     {"对方手机", phone},
-                                                     {"短信内容", message},
-                                                     {"使用昵称", nickname}});
-  if (!unsendable.isEmpty()) {
-    lblError->SetCaption(unsendable);
-    return;
-  }
-
   lblError->SetCaption("");
-  lblError->SetCaption(SendSms(gateway, account, password, phone, message, nickname, reserved));
+  try {
+    lblError->SetCaption(SendSms(gateway, account, password, phone, message, nickname, reserved));
+  } catch (const vbforms::UnencodableArgument &e) {
+    // Code page 936 cannot hold every character (an emoji, say). Rather than let "?" reach
+    // the phone in its place, the declared call refused before anything was called.
+    lblError->SetCaption(UnsendableMessage(e));
+  }
 }

@@ -1,7 +1,5 @@
 #include "vbforms/ansi_text.h"
 
-#include "codepage.h"
-
 namespace vbforms {
 namespace {
 
@@ -11,7 +9,13 @@ std::u16string_view Utf16(const QString &text) {
 
 }  // namespace
 
-std::string ToAnsi(const QString &text) { return ToCodePage936(Utf16(text)); }
+std::string ToAnsiArgument(const QString &text, std::size_t argument) {
+  try {
+    return ToCodePage936(Utf16(text));
+  } catch (const UnencodableCharacter &e) {
+    throw UnencodableArgument(argument, e);
+  }
+}
 
 QString FromAnsi(std::string_view bytes) {
   return QString::fromStdU16String(FromCodePage936(bytes));
@@ -20,15 +24,6 @@ QString FromAnsi(std::string_view bytes) {
 QString TakeOverResult(BSTR result) {
   const SysString owned(result);
   return FromAnsi(SysStringBytes(owned.get()));
-}
-
-std::optional<char32_t> FirstUnencodable(const QString &text) {
-  try {
-    ToCodePage936(Utf16(text));
-  } catch (const UnencodableCharacter &e) {
-    return e.character();
-  }
-  return std::nullopt;
 }
 
 }  // namespace vbforms

@@ -5,7 +5,7 @@
 //   QString reply = Hello(QString("世界"));
 //
 // At each call every argument is converted from wide text to code page 936 (the call stops
-// with UnencodableCharacter, before binding, if one cannot be), the entry is bound if it is
+// with UnencodableArgument, before binding, if one cannot be), the entry is bound if it is
 // not yet (see DeclaredEntry), and its result is taken over as a counted system string,
 // converted to wide text and released.
 #pragma once
@@ -15,6 +15,7 @@
 #include <string>
 #include <tuple>
 #include <type_traits>
+#include <utility>
 
 #include "vbforms/ansi_text.h"
 #include "vbforms/declared_entry.h"
@@ -36,14 +37,19 @@ class Declare<char *(*)(Params...)> {
   template <typename... Texts>
   QString operator()(const Texts &...texts) {
     static_assert(sizeof...(Texts) == sizeof...(Params), "wrong number of arguments");
-    const std::array<std::string, sizeof...(Params)> ansi{ToAnsi(texts)...};
+    return Call(std::index_sequence_for<Texts...>{}, texts...);
+  }
+
+ private:
+  template <std::size_t... Argument, typename... Texts>
+  QString Call(std::index_sequence<Argument...>, const Texts &...texts) {
+    const std::array<std::string, sizeof...(Params)> ansi{ToAnsiArgument(texts, Argument)...};
     const auto function = reinterpret_cast<char *(*)(Params...)>(entry_.Address());
     return std::apply(
         [function](const auto &...args) { return TakeOverResult(function(args.c_str()...)); },
         ansi);
   }
 
- private:
   DeclaredEntry entry_;
 };
 

@@ -102,17 +102,32 @@ TEST(DeclaredEntry, TheResultIsConvertedByItsCountAndANullResultIsEmpty) {
   EXPECT_EQ(list(), "");
 }
 
-TEST(DeclaredEntry, AnArgumentThatCannotBeConvertedStopsTheCallBeforeBinding) {
-  TempDir dir;
+TEST(DeclaredEntry, AnArgumentThatCannotBeConvertedStopsTheCallBeforeBindingAndIsNamed) {
+  TempDir dir;  // no library in it: any attempt to bind would be reported instead
   const std::string path = (dir.path() / "qolvix_sms.dll").string();
   vbforms::Declare<SendFunction> send(path, "SendSms");
   const QString x = "x";
-  const QString emoji = QString::fromUcs4(U"\U0001F600");
-  try {
-    send(x, x, x, x, "hi" + emoji, x, x);
-    FAIL() << "the call went ahead";
-  } catch (const UnencodableCharacter &e) {
-    EXPECT_EQ(e.character(), U'\U0001F600');
+  const QString emoji = "hi" + QString::fromUcs4(U"\U0001F600");
+  const QString lone = QString("a") + QChar(0xDC00);
+  const struct {
+    QString a0, a1, a4, a6;
+    std::size_t argument;
+    char32_t character;
+  } cases[] = {
+      {emoji, x, x, x, 0, U'\U0001F600'},
+      {x, x, emoji, x, 4, U'\U0001F600'},
+      {x, x, x, emoji, 6, U'\U0001F600'},
+      {x, lone, emoji, x, 1, 0xDC00},  // the first argument that cannot be converted
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.argument);
+    try {
+      send(c.a0, c.a1, x, x, c.a4, x, c.a6);
+      ADD_FAILURE() << "the call went ahead";
+    } catch (const vbforms::UnencodableArgument &e) {
+      EXPECT_EQ(e.argument(), c.argument);
+      EXPECT_EQ(e.character(), c.character);
+    }
   }
 }
 
