@@ -13,11 +13,28 @@ outbox=${QOLVIX_SMS_OUTBOX:-${XDG_DATA_HOME:-$HOME/.local/share}/qolvix_sms/outb
 echo "The bundled qolvix_sms.dll appends every message it accepts to:"
 echo "  $outbox"
 
+# loaddemo opens at its fixed place and decldemo in the middle of the screen, where they
+# overlap: on X, put decldemo beside loaddemo (to its right, or as far right as the screen
+# allows). Elsewhere, or without xdotool, the windows stay where they open.
+side_by_side() {
+  [[ -n ${DISPLAY:-} ]] && command -v xdotool >/dev/null || return 0
+  local load_wid decl_wid right top screen_width X Y WIDTH HEIGHT SCREEN WINDOW
+  load_wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$1" | head -n 1) || return 0
+  decl_wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$2" | head -n 1) || return 0
+  eval "$(xdotool getwindowgeometry --shell "$load_wid")"
+  right=$((X + WIDTH + 16)) top=$Y
+  eval "$(xdotool getwindowgeometry --shell "$decl_wid")"
+  screen_width=$(xdotool getdisplaygeometry | cut -d ' ' -f 1)
+  ((right + WIDTH <= screen_width)) || right=$((screen_width - WIDTH))
+  xdotool windowmove "$decl_wid" "$right" "$top"
+}
+
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-  "$bin/decldemo" &
-  decl=$!
   "$bin/loaddemo" &
   load=$!
+  "$bin/decldemo" &
+  decl=$!
+  side_by_side "$load" "$decl" || true
   echo "decldemo and loaddemo are open; close both windows to end."
   wait "$decl" "$load" || true
   exit 0
