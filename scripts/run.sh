@@ -15,9 +15,9 @@ echo "  $outbox"
 
 # loaddemo opens at its fixed place and decldemo in the middle of the screen, where they
 # overlap: on X, put decldemo beside loaddemo (to its right, or as far right as the screen
-# allows). Elsewhere, or without xdotool, the windows stay where they open.
+# allows). On Wayland, or without xdotool, the windows stay where they open.
 side_by_side() {
-  [[ -n ${DISPLAY:-} ]] && command -v xdotool >/dev/null || return 0
+  [[ -n ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]] && command -v xdotool >/dev/null || return 0
   local load_wid decl_wid right top screen_width X Y WIDTH HEIGHT SCREEN WINDOW
   load_wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$1" | head -n 1) || return 0
   decl_wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$2" | head -n 1) || return 0
@@ -34,8 +34,8 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
   load=$!
   "$bin/decldemo" &
   decl=$!
-  side_by_side "$load" "$decl" || true
   echo "decldemo and loaddemo are open; close both windows to end."
+  side_by_side "$load" "$decl" || true
   wait "$decl" "$load" || true
   exit 0
 fi

@@ -11,14 +11,20 @@ export QOLVIX_SMS_OUTBOX=$work/outbox.jsonl
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 e2e_start_xvfb || exit 1
-"$source/scripts/run.sh" >"$work/run.log" 2>&1 &
+env -u WAYLAND_DISPLAY "$source/scripts/run.sh" >"$work/run.log" 2>&1 &
 run=$!
 
-# window_of PROGRAM: the visible window of the program that the run command started.
+# window_of PROGRAM: the visible window of the program that the run command started,
+# waiting up to 20 s for it.
 window_of() {
-  local pid
-  pid=$(pgrep -P "$run" -x "$1" | head -n 1) && [[ -n $pid ]] &&
-    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1
+  local pid wid
+  for _ in $(seq 1 100); do
+    pid=$(pgrep -P "$run" -x "$1" | head -n 1)
+    [[ -n $pid ]] && wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    [[ -n ${wid:-} ]] && echo "$wid" && return 0
+    sleep 0.2
+  done
+  return 1
 }
 for _ in $(seq 1 600); do  # the run command may build first
   grep -q "close both windows to end" "$work/run.log" && break
@@ -34,11 +40,15 @@ load=$(window_of loaddemo) && [[ -n $load ]] || fail "no loaddemo window"
 read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 # geometry WINDOW: sets X Y WIDTH HEIGHT
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
-geometry "$load" && lx=$X ly=$Y lw=$WIDTH lh=$HEIGHT
-geometry "$decl" && dx=$X dy=$Y dw=$WIDTH dh=$HEIGHT
+apart() { ((lx + lw <= dx || dx + dw <= lx || ly + lh <= dy || dy + dh <= ly)); }
+for _ in $(seq 1 50); do  # the command places the windows once both are shown
+  geometry "$load" && lx=$X ly=$Y lw=$WIDTH lh=$HEIGHT
+  geometry "$decl" && dx=$X dy=$Y dw=$WIDTH dh=$HEIGHT
+  apart && break
+  sleep 0.2
+done
 echo "loaddemo at ${lx},${ly} ${lw}x${lh}; decldemo at ${dx},${dy} ${dw}x${dh}"
-((lx + lw <= dx || dx + dw <= lx || ly + lh <= dy || dy + dh <= ly)) ||
-  fail "the two windows overlap"
+apart || fail "the two windows overlap"
 for w in "$lx $ly $lw $lh" "$dx $dy $dw $dh"; do
   read -r x y width height <<<"$w"
   ((x >= 0 && y >= 0 && x + width <= screen_width && y + height <= screen_height)) ||
