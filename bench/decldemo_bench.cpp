@@ -9,7 +9,7 @@
 
 #include "Form1.h"
 #include "fixture.h"
-#include "vbforms/events.h"
+#include "report_catcher.h"
 
 namespace {
 
@@ -20,30 +20,16 @@ T &Control(QWidget &form, const char *name) {
   return *control;
 }
 
-// Collects the runtime's error reports (instead of message boxes) while it lives.
-class Reports {
- public:
-  Reports() : previous_(vbforms::SetErrorReport([this](const QString &m) { last_ = m; })) {}
-  ~Reports() { vbforms::SetErrorReport(std::move(previous_)); }
-  Reports(const Reports &) = delete;
-  Reports &operator=(const Reports &) = delete;
-  const QString &last() const { return last_; }
-
- private:
-  QString last_;
-  vbforms::ErrorReport previous_;
-};
-
 void RefreshDecldemo(benchmark::State &state) {
   const int n = static_cast<int>(state.range(0));
   const std::string list = GatewayList(n);
   SetStubAnswer(kStubGatewayList, list, true);
-  Reports reports;
+  ReportCatcher reports;
   Form1 form;
   auto &refresh = Control<QPushButton>(form, "cmdRefresh");
   for (auto _ : state) refresh.click();
-  if (!reports.last().isEmpty())
-    state.SkipWithError(reports.last().toStdString().c_str());
+  if (!reports.messages().isEmpty())
+    state.SkipWithError(reports.messages().last().toStdString().c_str());
   else if (StubCalls(kStubGatewayList) != static_cast<long>(state.iterations()) ||
            Control<QComboBox>(form, "cmbGateway").count() != n)
     state.SkipWithError("the list was not filled");
@@ -61,7 +47,7 @@ void SendDecldemo(benchmark::State &state) {
   const std::string reply = "\xb7\xa2\xcb\xcd\xb3\xc9\xb9\xa6";  // 发送成功
   SetStubAnswer(kStubGatewayList, list, true);
   SetStubAnswer(kStubSendSms, reply, true);
-  Reports reports;
+  ReportCatcher reports;
   Form1 form;
   Control<QPushButton>(form, "cmdRefresh").click();
   Control<QLineEdit>(form, "txtUserName").setText("13800000000");
@@ -72,8 +58,8 @@ void SendDecldemo(benchmark::State &state) {
   auto &send = Control<QPushButton>(form, "cmdSend");
   auto &result = Control<QLabel>(form, "lblError");
   for (auto _ : state) send.click();
-  if (!reports.last().isEmpty())
-    state.SkipWithError(reports.last().toStdString().c_str());
+  if (!reports.messages().isEmpty())
+    state.SkipWithError(reports.messages().last().toStdString().c_str());
   else if (StubCalls(kStubSendSms) != static_cast<long>(state.iterations()) ||
            result.text() != "发送成功")
     state.SkipWithError(("no reply shown: " + result.text().left(80)).toStdString().c_str());
