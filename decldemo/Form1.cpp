@@ -12,7 +12,8 @@ using vbforms::Trim;
 
 namespace {
 
-// SendSms's arguments as the window's labels name them, in the order of the call.
+// SendSms's arguments as the window's labels name them, in the order of the call (the
+// reserved last one has no field of its own).
 constexpr const char *kSendSmsFields[] = {"网关",     "登录账号", "登录密码", "对方手机",
                                           "短信内容", "使用昵称", "保留"};
 
